@@ -1,0 +1,9 @@
+#pragma once
+// One function per command of stowix-cli; `args` holds what follows the command's name.
+#include "app/cli/cli_support.h"
+
+namespace cli {
+
+int run_list(arguments args);
+
+}  // namespace cli
