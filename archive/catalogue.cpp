@@ -1,7 +1,6 @@
 #include "archive/catalogue.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "archive/file_types.h"
 
@@ -14,36 +13,52 @@ std::string full_name_of(const entry_type& entry) {
 }
 
 namespace {
-// value / unit with two decimals, rounded to nearest, in exact integer arithmetic.
-std::string fixed_two(std::int64_t value, std::int64_t unit, char separator) {
+// Appends value / unit with two decimals, rounded to nearest, in exact integer arithmetic.
+void append_fixed_two(std::string& out, std::int64_t value, std::int64_t unit, char separator) {
   const std::int64_t hundredths = (value * 100 + unit / 2) / unit;
-  char text[32];
-  std::snprintf(text, sizeof text, "%lld%c%02lld", static_cast<long long>(hundredths / 100), separator,
-                static_cast<long long>(hundredths % 100));
-  return text;
+  out += std::to_string(hundredths / 100);
+  out += separator;
+  out += static_cast<char>('0' + hundredths % 100 / 10);
+  out += static_cast<char>('0' + hundredths % 10);
+}
+
+void append_size_text(std::string& out, std::int32_t data_size, char decimal_separator) {
+  constexpr std::int64_t kib = 1024;
+  constexpr std::int64_t mib = 1024 * 1024;
+  if (data_size <= kib) {
+    out += std::to_string(data_size);
+    out += " Bytes";
+  } else if (data_size <= mib) {
+    append_fixed_two(out, data_size, kib, decimal_separator);
+    out += " KB";
+  } else {
+    append_fixed_two(out, data_size, mib, decimal_separator);
+    out += " MB";
+  }
 }
 }  // namespace
 
 std::string size_text(std::int32_t data_size, char decimal_separator) {
-  constexpr std::int64_t kib = 1024;
-  constexpr std::int64_t mib = 1024 * 1024;
-  if (data_size <= kib) return std::to_string(data_size) + " Bytes";
-  if (data_size <= mib) return fixed_two(data_size, kib, decimal_separator) + " KB";
-  return fixed_two(data_size, mib, decimal_separator) + " MB";
+  std::string text;
+  append_size_text(text, data_size, decimal_separator);
+  return text;
+}
+
+void append_row_text(std::string& out, const entry_type& entry, char decimal_separator, const std::string& marker) {
+  out += marker;
+  out += '|';
+  out += entry.path;
+  out += '|';
+  out += entry.name;
+  out += '|';
+  append_size_text(out, entry.data_size, decimal_separator);
+  out += '|';
+  out += type_label_of(extension_of(entry.name));
 }
 
 std::string row_text(const entry_type& entry, char decimal_separator, const std::string& marker) {
   std::string row;
-  row.reserve(marker.size() + entry.path.size() + entry.name.size() + 32);
-  row += marker;
-  row += '|';
-  row += entry.path;
-  row += '|';
-  row += entry.name;
-  row += '|';
-  row += size_text(entry.data_size, decimal_separator);
-  row += '|';
-  row += type_label_of(extension_of(entry.name));
+  append_row_text(row, entry, decimal_separator, marker);
   return row;
 }
 

@@ -43,5 +43,7 @@ std::string size_text(std::int32_t data_size, char decimal_separator);
 // The row of an entry as the list holds it: marker, path, name, size text and
 // type label joined by "|".
 std::string row_text(const entry_type& entry, char decimal_separator, const std::string& marker = {});
+// The same row appended to `out`, for callers that print many rows.
+void append_row_text(std::string& out, const entry_type& entry, char decimal_separator, const std::string& marker = {});
 
 }  // namespace archive

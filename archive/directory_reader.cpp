@@ -6,6 +6,7 @@
 #include "archive/name_decoding.h"
 #include "archive/pak_format.h"
 #include "archive/sequential_reader.h"
+#include "platform/memory_hints.h"
 
 namespace archive {
 
@@ -19,17 +20,20 @@ namespace {
 
 constexpr std::int64_t max_reserved = 1 << 21;
 
-// The stored name's low bytes, split at "/" into path ("a\b\") and name.
-void split_name(const std::string& low_bytes, entry_type& entry) {
-  std::size_t start = 0;
-  std::string path;
-  for (std::size_t slash = low_bytes.find('/'); slash != std::string::npos; slash = low_bytes.find('/', start)) {
-    path.append(low_bytes, start, slash - start);
-    path += '\\';
-    start = slash + 1;
+// The stored name's low bytes, split at "/" into path ("a\\b\\") and name.
+void split_name(const unsigned char* units, std::size_t count, std::string& low, entry_type& entry) {
+  low.resize(count);
+  std::size_t last_slash = std::string::npos;
+  for (std::size_t i = 0; i < count; ++i) {
+    low[i] = static_cast<char>(units[2 * i]);
+    if (low[i] == '/') {
+      low[i] = '\\';
+      last_slash = i;
+    }
   }
-  entry.path = windows1252_to_utf8(path);
-  entry.name = windows1252_to_utf8(std::string_view(low_bytes).substr(start));
+  const std::size_t name_start = last_slash == std::string::npos ? 0 : last_slash + 1;
+  entry.path = windows1252_to_utf8(std::string_view(low).substr(0, name_start));
+  entry.name = windows1252_to_utf8(std::string_view(low).substr(name_start));
 }
 
 }  // namespace
@@ -45,7 +49,10 @@ bool read_directory(platform::files& fs, platform::file_handle file, std::vector
   // in, and a lying header costs nothing.
   const std::int64_t file_length = fs.seek(file, 0, platform::seek_from::end);
   const std::int64_t room = std::min(directory_size, file_length - directory_offset) / record_fixed_size + 1;
-  if (room > 0) entries.reserve(entries.size() + static_cast<std::size_t>(std::min<std::int64_t>(room, max_reserved)));
+  if (room > 0) {
+    entries.reserve(entries.size() + static_cast<std::size_t>(std::min<std::int64_t>(room, max_reserved)));
+    platform::advise_large_block(entries.data(), entries.capacity() * sizeof(entry_type));
+  }
 
   std::int64_t position = fs.seek(file, directory_offset, platform::seek_from::start);
   if (position < 0) return false;  // a negative offset cannot be sought
@@ -55,6 +62,7 @@ bool read_directory(platform::files& fs, platform::file_handle file, std::vector
   std::int64_t record_offset = header_size;
   unsigned char fixed[record_fixed_size];
   unsigned char name_bytes[2 * 255];
+  std::string low_bytes;
   while (position < directory_end) {
     if (!reader.read(fixed, record_fixed_size)) return false;
     entry_type& entry = entries.emplace_back();
@@ -66,7 +74,7 @@ bool read_directory(platform::files& fs, platform::file_handle file, std::vector
     entry.name_length = fixed[record_name_length_at];
 
     if (!reader.read(name_bytes, 2 * std::int64_t{entry.name_length})) return false;
-    split_name(low_bytes_of_units(name_bytes, static_cast<std::size_t>(entry.name_length)), entry);
+    split_name(name_bytes, static_cast<std::size_t>(entry.name_length), low_bytes, entry);
     position += record_fixed_size + 2 * std::int64_t{entry.name_length};
   }
   return true;

@@ -33,6 +33,11 @@ std::string low_bytes_of_units(const unsigned char* bytes, std::size_t units) {
 }
 
 std::string windows1252_to_utf8(std::string_view text) {
+  // Names are nearly always plain ASCII, which needs no conversion.
+  bool ascii = true;
+  for (const char c : text) ascii &= static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return std::string(text);
+
   std::string out;
   out.reserve(text.size());
   for (const char c : text) {

@@ -14,7 +14,7 @@ int run_list(arguments args) {
   std::string out;
   out.reserve(1 << 20);
   for (const auto& entry : run.state.cat.entries) {
-    out += archive::row_text(entry, run.state.decimal_separator);
+    archive::append_row_text(out, entry, run.state.decimal_separator);
     out += '\n';
     if (out.size() >= (1 << 20) - 1024) {
       print(out);
