@@ -44,18 +44,18 @@ bool read_directory(platform::files& fs, platform::file_handle file, std::vector
   const std::int64_t directory_offset = read_le32(fields);
   const std::int64_t directory_size = read_le32(fields + 4);
 
-  // Room for every record that the directory can hold, at most what the file
-  // can hold, so that a million entries are not moved about while they come
-  // in, and a lying header costs nothing.
   const std::int64_t file_length = fs.seek(file, 0, platform::seek_from::end);
-  const std::int64_t room = std::min(directory_size, file_length - directory_offset) / record_fixed_size + 1;
-  if (room > 0) {
+  std::int64_t position = fs.seek(file, directory_offset, platform::seek_from::start);
+  if (position < 0) return false;  // a negative offset cannot be sought
+
+  // Room for every record that the directory can hold, at most what the rest
+  // of the file can hold, so that a million entries are not moved about while
+  // they come in, and a lying header costs nothing.
+  const std::int64_t room = std::min(directory_size, file_length - position) / record_fixed_size + 1;
+  if (room > 1) {
     entries.reserve(entries.size() + static_cast<std::size_t>(std::min<std::int64_t>(room, max_reserved)));
     platform::advise_large_block(entries.data(), entries.capacity() * sizeof(entry_type));
   }
-
-  std::int64_t position = fs.seek(file, directory_offset, platform::seek_from::start);
-  if (position < 0) return false;  // a negative offset cannot be sought
   const std::int64_t directory_end = directory_offset + directory_size;
 
   sequential_reader reader(fs, file);

@@ -6,16 +6,20 @@
 namespace archive {
 
 sequential_reader::sequential_reader(platform::files& fs, platform::file_handle file)
-    : fs_(fs), file_(file), buffer_(new unsigned char[piece_size]) {}
+    : fs_(fs), file_(file) {}
 
 bool sequential_reader::refill() {
   if (at_end_) return false;
-  const std::int64_t got = fs_.read(file_, buffer_.get(), piece_size);
+  if (capacity_ < piece_size) {
+    capacity_ = capacity_ == 0 ? first_piece_size : capacity_ * 2;
+    buffer_.reset(new unsigned char[capacity_]);
+  }
+  const std::int64_t got = fs_.read(file_, buffer_.get(), capacity_);
   if (got <= 0) {
     at_end_ = true;
     return false;
   }
-  if (got < piece_size) at_end_ = true;  // a regular file is short only at its end
+  if (got < capacity_) at_end_ = true;  // a regular file is short only at its end
   begin_ = 0;
   end_ = got;
   return true;

@@ -11,6 +11,8 @@ namespace archive {
 
 class sequential_reader {
  public:
+  // Pieces start small (most archives are small) and grow to the largest.
+  static constexpr std::int64_t first_piece_size = 64 << 10;
   static constexpr std::int64_t piece_size = 1 << 20;
 
   sequential_reader(platform::files& fs, platform::file_handle file);
@@ -26,6 +28,7 @@ class sequential_reader {
   platform::files& fs_;
   platform::file_handle file_;
   std::unique_ptr<unsigned char[]> buffer_;
+  std::int64_t capacity_ = 0;
   std::int64_t begin_ = 0;  // next unread byte in buffer_
   std::int64_t end_ = 0;    // bytes held in buffer_
   bool at_end_ = false;
