@@ -5,5 +5,6 @@
 namespace cli {
 
 int run_list(arguments args);
+int run_extract(arguments args);
 
 }  // namespace cli

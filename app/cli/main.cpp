@@ -15,6 +15,7 @@ struct command {
 
 constexpr command commands[] = {
     {"list", cli::run_list},
+    {"extract", cli::run_extract},
 };
 
 }  // namespace
