@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core
-  zip unzip tar time
+  clang libclang-rt-14-dev
+  zip unzip tar time python3
 )
 
 missing=()
