@@ -16,6 +16,8 @@ struct command {
 constexpr command commands[] = {
     {"list", cli::run_list},
     {"extract", cli::run_extract},
+    {"replace", cli::run_replace},
+    {"check", cli::run_check},
 };
 
 }  // namespace
