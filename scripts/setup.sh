@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
-  zip unzip tar time python3
+  zip unzip tar time python3 bc
 )
 
 missing=()
