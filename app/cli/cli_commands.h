@@ -5,6 +5,7 @@
 namespace cli {
 
 int run_list(arguments args);
+int run_info(arguments args);
 int run_extract(arguments args);
 int run_replace(arguments args);
 int run_check(arguments args);

@@ -35,6 +35,7 @@ void print_usage(bool to_stdout) {
       "\n"
       "Commands:\n"
       "  list ARCHIVE                 one line per entry: marker|path|name|size|type\n"
+      "  info ARCHIVE ENTRY           the report on the first entry that ENTRY names\n"
       "  extract ARCHIVE [ENTRY...]   write entries (all when none is named) as files:\n"
       "      -C DIR                   under DIR, each with its directory (DIR/a/b/c.txt);\n"
       "                               the current directory without -C\n"

@@ -15,6 +15,7 @@ struct command {
 
 constexpr command commands[] = {
     {"list", cli::run_list},
+    {"info", cli::run_info},
     {"extract", cli::run_extract},
     {"replace", cli::run_replace},
     {"check", cli::run_check},
