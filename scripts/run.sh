@@ -4,4 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh release
-exec build/release/app/cli/stowix-cli --help
+# The window program; an archive named here is opened at once.
+exec build/release/app/window/stowix "$@"
