@@ -6,9 +6,15 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "ui/report_box.h"
+
 namespace ui {
 
 void qt_dialogs::show_box(QWidget* parent, box_kind kind, const QString& caption, const QString& text) {
+  if (kind == box_kind::report) {
+    show_report_box(parent, caption, text);
+    return;
+  }
   QMessageBox box(parent);
   box.setWindowTitle(caption);
   box.setTextFormat(Qt::PlainText);  // names from archives are shown as they are

@@ -9,6 +9,7 @@
 #include "ui/Unit2.h"
 #include "ui/dialogs.h"
 #include "ui/fatal_box.h"
+#include "ui/window_font.h"
 
 namespace {
 
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(ui::app_title);
   QApplication::setApplicationDisplayName(ui::app_title);
+  // Message boxes, menus and dialogs are windows of their own and take the
+  // application's font, not the main window's.
+  QApplication::setFont(ui::window_font());
   ui::install_fatal_message_box();
   try {
     ui::qt_dialogs dialogs;

@@ -410,32 +410,37 @@ void window_test::splash_opens_once_by_timer_and_again_on_about() {
   QTRY_COMPARE(d.dialogs.modal_showings, 1);
   QVERIFY(splash.isVisible());
   QVERIFY(!f.Timer1->isActive());
-  QVERIFY(splash.LMDScrollText1->running());
-  const int entry_left = splash.LMDScrollText1->text_left();
-  QCOMPARE(entry_left, splash.LMDScrollText1->width());  // enters at the right edge (at most a step in)
-  for (int i = 0; i < 300; ++i) splash.LMDScrollText1->advance();
-  QVERIFY(splash.LMDScrollText1->text_left() < entry_left);  // right to left
+  ui::scroll_text& ticker = *splash.LMDScrollText1;
+  QVERIFY(ticker.running());
+  // Left alone, the ticker crosses once and stops; the window stays open.
+  for (int i = 0; i < 2 * ui::scroll_text::step_count; ++i) ticker.advance();
+  QCOMPARE(ticker.step(), ui::scroll_text::step_count);
+  QVERIFY(!ticker.running());
+  QVERIFY(splash.isVisible());
   QTest::mouseClick(splash.LMDLabel1, Qt::LeftButton);
   QVERIFY(!splash.isVisible());
 
   QTest::qWait(250);  // the timer had its one tick
   QCOMPARE(d.dialogs.modal_showings, 1);
 
-  // About shows it again, the ticker from its start; the picture and the notice close it too.
+  // About shows it again with the ticker running from its start; the picture and the notice close it too.
   f.Button_About->click();
   QCOMPARE(d.dialogs.modal_showings, 2);
   QVERIFY(splash.isVisible());
-  QVERIFY(splash.LMDScrollText1->step() < 300);
+  QVERIFY(ticker.running());
+  QVERIFY(ticker.step() < ui::scroll_text::step_count);
   QTest::mouseClick(splash.Image1, Qt::LeftButton, {}, QPoint(10, 10));
   QVERIFY(!splash.isVisible());
   f.Button_About->click();
+  QCOMPARE(d.dialogs.modal_showings, 3);
   QTest::mouseClick(splash.Label1, Qt::LeftButton);
   QVERIFY(!splash.isVisible());
 
-  // Left alone, the ticker crosses once and stops.
-  for (int i = 0; i < 2000; ++i) splash.LMDScrollText1->advance();
-  QCOMPARE(splash.LMDScrollText1->step(), ui::scroll_text::step_count);
-  QVERIFY(!splash.LMDScrollText1->running());
+  // The text enters at the right edge and moves left.
+  ticker.restart();
+  QCOMPARE(ticker.text_left(), ticker.width());
+  ticker.advance();
+  QVERIFY(ticker.text_left() < ticker.width());
 }
 
 void window_test::read_me_hands_the_program_directory_file_to_the_desktop() {
