@@ -18,7 +18,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-scripts/make_demo_pak.py "$work/Dunmarrow_data.pak"
+archive="$work/Games/Dunmarrow/packs/Dunmarrow_data.pak"
+mkdir -p "$(dirname "$archive")"
+scripts/make_demo_pak.py "$archive"
 
 # A free display number, then a screen of 1024 x 768.
 number=77
@@ -29,7 +31,7 @@ display_pid=$!
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 export WINEPREFIX="$work/prefix" QT_QPA_PLATFORM=xcb
-"$build/app/window/stowix" "$work/Dunmarrow_data.pak" >/dev/null 2>&1 &
+"$build/app/window/stowix" "$archive" >/dev/null 2>&1 &
 program_pid=$!
 
 # The splash opens by itself shortly after the main window; a click closes it.
