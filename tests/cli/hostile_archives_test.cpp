@@ -95,7 +95,9 @@ TEST(hostile_archives, every_command_answers_cleanly) {
     };
     for (const auto& arguments : calls) {
       SCOPED_TRACE(arguments[0]);
-      cli_call call{arguments, dir.path()};
+      cli_call call;
+      call.arguments = arguments;
+      call.working_directory = dir.path();
       call.environment.push_back("WINEPREFIX=" + (dir / "prefix"));
       call.time_limit_seconds = 30;
       const auto result = run_program(STOWIX_CLI, call);
@@ -103,12 +105,16 @@ TEST(hostile_archives, every_command_answers_cleanly) {
       EXPECT_EQ(result.signal, 0);
       EXPECT_TRUE(result.status >= 0 && result.status <= 2) << result.status;
       EXPECT_FALSE(mentions_sanitizer(result.err)) << result.err.substr(0, 2000);
-      if (result.status != 0) EXPECT_FALSE(result.err.empty() && result.out.empty());
+      if (result.status != 0) {
+        EXPECT_FALSE(result.err.empty() && result.out.empty());
+      }
 #ifndef STOWIX_SANITIZED
       // Memory follows the bytes of the file, never what a header claims.
       EXPECT_LT(result.peak_kib, 64 * 1024 + static_cast<long>(c.content.size()) * 12 / 1024) << result.peak_kib;
 #endif
-      if (arguments[0] == "replace" && result.status != 0) EXPECT_EQ(read_file(archive), c.content);
+      if (arguments[0] == "replace" && result.status != 0) {
+        EXPECT_EQ(read_file(archive), c.content);
+      }
     }
     // Nothing lands outside the chosen directory.
     for (const auto& item : std::filesystem::recursive_directory_iterator(dir.path())) {
