@@ -17,19 +17,21 @@ namespace {
 // removed unless it was moved into place.
 class open_file {
  public:
-  open_file(platform::files& fs, platform::file_handle handle) : fs_(fs), handle_(handle) {}
+  open_file(platform::files& fs, platform::file_handle handle, bool owned = true)
+      : fs_(fs), handle_(handle), owned_(owned) {}
   ~open_file() { close(); }
   open_file(const open_file&) = delete;
   open_file& operator=(const open_file&) = delete;
   platform::file_handle get() const { return handle_; }
   void close() {
-    if (handle_ != platform::no_file) fs_.close(handle_);
+    if (owned_ && handle_ != platform::no_file) fs_.close(handle_);
     handle_ = platform::no_file;
   }
 
  private:
   platform::files& fs_;
   platform::file_handle handle_;
+  bool owned_;
 };
 
 class temporary_file {
@@ -95,7 +97,8 @@ void extract_entry(const entry_type& entry, const std::string& directory, const 
 
   // The archive is opened and the entry's range checked before anything is
   // created: a vanished archive or a damaged record leaves no file behind.
-  open_file archive_file(fs, fs.open_read(source.archive_path));
+  const bool own_archive = source.archive_file == platform::no_file;
+  open_file archive_file(fs, own_archive ? fs.open_read(source.archive_path) : source.archive_file, own_archive);
   if (archive_file.get() == platform::no_file || entry.data_size < 0 || entry.data_offset < 0)
     platform::fatal_end(platform::msg_error_reading);
   const std::int64_t archive_size = fs.seek(archive_file.get(), 0, platform::seek_from::end);

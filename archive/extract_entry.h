@@ -13,6 +13,9 @@ struct extraction_source {
   const std::string& archive_path;
   platform::files& fs;
   platform::main_window& window;
+  // The archive opened for reading by a caller that extracts many entries in
+  // one run; no_file makes each call open (and close) it itself.
+  platform::file_handle archive_file = platform::no_file;
 };
 
 // Writes the entry's data_size bytes to `directory` + entry.name, creating

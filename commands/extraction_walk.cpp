@@ -62,11 +62,32 @@ class progress_bar {
   bool shown_ = false;
 };
 
+// The archive is opened once for a run, at the first entry written, and
+// closed at its end. When it cannot be opened, extract_entry meets that itself.
+class archive_opener {
+ public:
+  explicit archive_opener(archive::extraction_source& source) : source_(source) {}
+  ~archive_opener() {
+    if (source_.archive_file != platform::no_file) source_.fs.close(source_.archive_file);
+  }
+  archive_opener(const archive_opener&) = delete;
+  archive_opener& operator=(const archive_opener&) = delete;
+  void open() {
+    if (!tried_) source_.archive_file = source_.fs.open_read(source_.archive_path);
+    tried_ = true;
+  }
+
+ private:
+  archive::extraction_source& source_;
+  bool tried_ = false;
+};
+
 }  // namespace
 
 extraction_outcome extract_rows(const archive::session& state, const platform::seams& seams,
                                 const std::vector<std::size_t>& rows, const extraction_options& options) {
-  const archive::extraction_source source{state.archive_path, seams.fs, seams.window};
+  archive::extraction_source source{state.archive_path, seams.fs, seams.window};
+  archive_opener archive(source);
   extraction_outcome outcome;
   progress_bar progress(seams.window, state.cat, rows);
   platform::answer answer = platform::answer::ok;  // ok stands for "not asked yet"
@@ -94,6 +115,7 @@ extraction_outcome extract_rows(const archive::session& state, const platform::s
               (options.overwrite == overwrite_policy::ask && answer == platform::answer::yes);
     }
     if (write) {
+      archive.open();
       archive::extract_entry(entry, directory, source);
       ++outcome.written;
     } else {

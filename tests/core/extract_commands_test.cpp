@@ -217,3 +217,21 @@ TEST_F(commands_fixture, progress_bar_for_long_runs_only) {
   EXPECT_EQ(tree_of(dir / "chosen").size(), 3u);
   EXPECT_TRUE(desk.window.progress.empty());
 }
+
+// The archive went away after it was loaded: the command ends the program at
+// the first entry it writes, and the file that was there stays as it was.
+TEST_F(commands_fixture, archive_removed_before_extraction_keeps_existing_target) {
+  load(pak_builder().add("p/a.txt", "from the archive"));
+  std::filesystem::create_directories(dir / "game/p");
+  write_file(game("p/a.txt"), std::string("mine"));
+  std::filesystem::remove(dir / "x.pak");
+  desk.window.answers.push_back(answer::yes);
+  try {
+    commands::all_to_original(desk.state, desk.seams());
+    ADD_FAILURE() << "no fatal end";
+  } catch (const fatal_error& e) {
+    EXPECT_STREQ(e.what(), "Error reading the file");
+  }
+  EXPECT_EQ(tree_of(dir.path()), (std::vector<std::string>{"game/", "game/p/", "game/p/a.txt"}));
+  EXPECT_EQ(text_of(game("p/a.txt")), "mine");
+}
