@@ -51,11 +51,20 @@ class scripted_dialogs : public ui::dialogs {
   std::deque<std::optional<QString>> directories;
 
  private:
-  template <class T, class D>
-  static T take(std::deque<T>& queue, D fallback) {
+  static platform::answer take(std::deque<platform::answer>& queue, platform::answer fallback) {
     if (queue.empty()) return fallback;
-    T next = queue.front();
+    const platform::answer next = queue.front();
     queue.pop_front();
     return next;
+  }
+  // Built from the text rather than copied whole: GCC 12 at -O2 warns about
+  // copying an optional QString that it wrongly takes for uninitialised.
+  static std::optional<QString> take(std::deque<std::optional<QString>>& queue, std::optional<QString>) {
+    if (queue.empty()) return std::nullopt;
+    const bool chosen = queue.front().has_value();
+    const QString text = chosen ? *queue.front() : QString();
+    queue.pop_front();
+    if (!chosen) return std::nullopt;
+    return std::optional<QString>(std::in_place, text);
   }
 };
