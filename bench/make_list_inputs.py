@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes a PAK archive of N empty entries and a zip of the same names.
 
-usage: make_list_inputs.py N ARCHIVE.pak ARCHIVE.zip
+usage: make_list_inputs.py N ARCHIVE.pak ARCHIVE.zip [--no-zip]
 """
 import struct
 import sys
@@ -37,4 +37,5 @@ def write_zip(path, count):
 if __name__ == "__main__":
     count = int(sys.argv[1])
     write_pak(sys.argv[2], count)
-    write_zip(sys.argv[3], count)
+    if "--no-zip" not in sys.argv:
+        write_zip(sys.argv[3], count)

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Opens a 1,000,000-entry archive in the main window (offscreen) and lists it
+# with `stowix-cli list` to a file, alternating; prints both whole-process
+# times, their ratio, the window's peak memory, and how long selecting every
+# row and opening the context menu took.
+#   bench/window.sh [ENTRIES] [ROUNDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+entries=${1:-1000000}
+rounds=${2:-5}
+
+cmake -S . -B build/bench-ui -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTOWIX_BUILD_TESTS=OFF >/dev/null
+cmake --build build/bench-ui --target window_open stowix-cli >/dev/null
+cli=build/bench-ui/app/cli/stowix-cli
+window=build/bench-ui/bench/window_open
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+python3 bench/make_list_inputs.py "$entries" "$work/big.pak" /dev/null --no-zip
+
+measure() {  # prints "seconds peak_kib"
+  /usr/bin/time -f "%e %M" -o "$work/time" "$@" >"$work/out"
+  cat "$work/time"
+}
+
+list_times=() window_times=() peak=0
+for _ in $(seq "$rounds"); do
+  read -r s _ < <(measure "$cli" list "$work/big.pak"); list_times+=("$s")
+  read -r s m < <(measure "$window" "$work/big.pak"); window_times+=("$s"); (( m > peak )) && peak=$m
+  inside=$(cat "$work/out")
+done
+
+median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+m_list=$(median "${list_times[@]}")
+m_window=$(median "${window_times[@]}")
+echo "stowix-cli list > file: ${list_times[*]} s (median $m_list s)"
+echo "window opens archive:   ${window_times[*]} s (median $m_window s), peak ${peak} KiB (target under 250 MB)"
+echo "inside the window (last run): $inside"
+awk -v a="$m_window" -v b="$m_list" 'BEGIN { printf "ratio: %.3f (target at most 1.5)\n", a / b }'
