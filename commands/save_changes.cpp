@@ -8,6 +8,7 @@
 #include "commands/archive_exchange.h"
 #include "commands/save_confirmation.h"
 #include "commands/save_paths.h"
+#include "platform/fatal.h"
 #include "platform/platform_error.h"
 
 namespace commands {
@@ -80,6 +81,11 @@ std::string write_temporary(const archive::session& state, const platform::seams
   std::function<void(std::int64_t)> progress;
   if (total > progress_threshold) progress = [&](std::int64_t written) { seams.window.show_progress(written, total); };
 
+  // A fatal end (a short read or write) leaves no half-written archive behind.
+  const platform::on_fatal_end discard_temporary([&] {
+    fs.close(out);
+    fs.remove_file(temporary);
+  });
   std::string problem;
   try {
     replaced = archive::write_archive(fs, in, out, state.cat.entries, sizes, progress).replaced;

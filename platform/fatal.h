@@ -23,4 +23,14 @@ void set_fatal_handler(fatal_handler handler);
 
 [[noreturn]] void fatal_end(std::string_view message);
 
+// While alive, a fatal end first runs `cleanup` (the latest registered
+// first), so that it leaves no half-written file behind.
+class on_fatal_end {
+ public:
+  explicit on_fatal_end(std::function<void()> cleanup);
+  ~on_fatal_end();
+  on_fatal_end(const on_fatal_end&) = delete;
+  on_fatal_end& operator=(const on_fatal_end&) = delete;
+};
+
 }  // namespace platform

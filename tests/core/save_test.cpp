@@ -323,7 +323,8 @@ TEST_F(save_fixture, unopenable_replacement_leaves_with_its_error) {
 }
 
 // A short write or a replacement that turns out shorter than measured ends
-// the program as before; the archive is still whole under its name.
+// the program as before; the archive is still whole under its name and the
+// half-written temporary file is gone.
 TEST_F(save_fixture, fatal_ends_leave_the_archive_in_place) {
   const struct {
     const char* why;
@@ -349,6 +350,7 @@ TEST_F(save_fixture, fatal_ends_leave_the_archive_in_place) {
     }
     EXPECT_EQ(read_file(archive), pak.build()) << c.why;
     EXPECT_FALSE(exists(backup(1))) << c.why;
+    EXPECT_FALSE(exists(temporary())) << c.why;
   }
 }
 
