@@ -1,12 +1,10 @@
 // stowix-cli extract: where files go, existing files, unsafe names, errors.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
 #include "support/file_tree.h"
+#include "support/cli_runner.h"
 #include "support/pak_builder.h"
 #include "support/temp_dir.h"
 
@@ -14,26 +12,9 @@ using namespace testing_support;
 
 namespace {
 
-struct run_result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-// Runs stowix-cli in `dir` with `input` on standard input (a file, never a terminal).
-run_result run_cli(const std::string& arguments, const temp_dir& dir, const std::string& input = "") {
-  write_file(dir / "stdin.txt", input);
-  const std::string command = "cd '" + dir.path() + "' && LC_ALL=C WINEPREFIX='" + (dir / "prefix") + "' " STOWIX_CLI
-                              " " + arguments + " <stdin.txt 2>stderr.txt";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> chunk{};
-  for (std::size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;) out.append(chunk.data(), got);
-  const int status = ::pclose(pipe);
-  std::filesystem::remove(dir / "stdin.txt");
-  const std::string err = text_of(dir / "stderr.txt");
-  std::filesystem::remove(dir / "stderr.txt");
-  return {WEXITSTATUS(status), out, err};
+// Runs stowix-cli in `dir` with `input` on standard input (a pipe, never a terminal).
+cli_result run_cli(const std::string& arguments, const temp_dir& dir, const std::string& input = "") {
+  return run_command_line(STOWIX_CLI, dir.path(), arguments, input);
 }
 
 std::string summary(int written, int left_alone, int refused) {

@@ -1,10 +1,8 @@
 // stowix-cli as a user calls it: output, messages and exit status.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
 
+#include "support/cli_runner.h"
 #include "support/pak_builder.h"
 #include "support/temp_dir.h"
 
@@ -12,22 +10,8 @@ using namespace testing_support;
 
 namespace {
 
-struct run_result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-run_result run_cli(const std::string& arguments, const temp_dir& dir) {
-  const std::string err_file = dir / "stderr.txt";
-  const std::string command = "LC_ALL=C WINEPREFIX='" + (dir / "prefix") + "' " STOWIX_CLI " " + arguments + " 2>'" + err_file + "'";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> chunk{};
-  for (std::size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;) out.append(chunk.data(), got);
-  const int status = ::pclose(pipe);
-  const auto err = read_file(err_file);
-  return {WEXITSTATUS(status), out, std::string(err.begin(), err.end())};
+cli_result run_cli(const std::string& arguments, const temp_dir& dir) {
+  return run_command_line(STOWIX_CLI, dir.path(), arguments);
 }
 
 }  // namespace

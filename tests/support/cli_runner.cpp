@@ -74,4 +74,14 @@ cli_result run_program(const std::string& program, const cli_call& call) {
   return result;
 }
 
+cli_result run_command_line(const std::string& program, const std::string& directory, const std::string& arguments,
+                            const std::string& input) {
+  cli_call call;
+  call.arguments = {"-c", "exec \"$0\" " + arguments, program};
+  call.working_directory = directory;
+  call.input = input;
+  call.environment.push_back("WINEPREFIX=" + directory + "/prefix");
+  return run_program("/bin/sh", call);
+}
+
 }  // namespace testing_support

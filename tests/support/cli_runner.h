@@ -24,4 +24,10 @@ struct cli_call {
 
 cli_result run_program(const std::string& program, const cli_call& call);
 
+// Runs `program` with arguments written as on a shell's command line, in
+// `directory`, with the Wine prefix in directory/prefix and `input` on
+// standard input.
+cli_result run_command_line(const std::string& program, const std::string& directory, const std::string& arguments,
+                            const std::string& input = {});
+
 }  // namespace testing_support
