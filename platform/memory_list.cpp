@@ -5,7 +5,7 @@
 namespace platform {
 
 void memory_list::reset_rows(std::size_t count) {
-  markers_.assign(count, std::string());
+  markers_.clear();
   selected_.assign(count, false);
   item_index_.reset();
 }
@@ -25,10 +25,15 @@ void memory_list::set_selected(std::size_t row) {
   if (row < selected_.size()) selected_[row] = true;
 }
 
-std::string memory_list::marker(std::size_t row) const { return row < markers_.size() ? markers_[row] : std::string(); }
+std::string memory_list::marker(std::size_t row) const {
+  const auto found = markers_.find(row);
+  return found == markers_.end() ? std::string() : found->second;
+}
 
 void memory_list::set_marker(std::size_t row, const std::string& text) {
-  if (row < markers_.size()) markers_[row] = text;
+  if (row >= selected_.size()) return;
+  if (text.empty()) markers_.erase(row);
+  else markers_[row] = text;
 }
 
 void memory_list::select_only(const std::vector<std::size_t>& rows) {

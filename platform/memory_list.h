@@ -1,6 +1,7 @@
 #pragma once
 // A list without a screen: markers, selection and the focused row held in
 // memory. The command-line program and the tests use it.
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ class memory_list : public list_box {
   void set_enabled(bool enabled) override { enabled_ = enabled; }
   bool enabled() const { return enabled_; }
   void reset_rows(std::size_t count) override;
-  std::size_t row_count() const override { return markers_.size(); }
+  std::size_t row_count() const override { return selected_.size(); }
   std::size_t selected_count() const override;
   bool is_selected(std::size_t row) const override { return row < selected_.size() && selected_[row]; }
   std::vector<std::size_t> selected_rows() const override;
@@ -30,7 +31,7 @@ class memory_list : public list_box {
 
  private:
   bool enabled_ = false;
-  std::vector<std::string> markers_;
+  std::map<std::size_t, std::string> markers_;  // rows with a marker; nearly all rows have none
   std::vector<bool> selected_;
   std::optional<std::size_t> item_index_;
 };
