@@ -56,6 +56,10 @@ bool read_directory(platform::files& fs, platform::file_handle file, std::vector
     entries.reserve(entries.size() + static_cast<std::size_t>(std::min<std::int64_t>(room, max_reserved)));
     platform::advise_large_block(entries.data(), entries.capacity() * sizeof(entry_type));
   }
+  // Each entry's path and name are two small blocks of at most its record's
+  // length; twice the directory's length bounds them all.
+  const platform::small_block_burst texts(
+      static_cast<std::size_t>(std::max<std::int64_t>(0, std::min(directory_size, file_length - position))) * 2);
   const std::int64_t directory_end = directory_offset + directory_size;
 
   sequential_reader reader(fs, file);
