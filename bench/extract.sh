@@ -15,14 +15,11 @@ rounds=${4:-3}
 cli=$(bench/build_cli.sh)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source bench/common.sh
 
 echo "building inputs: $small small files, $large of $large_mib MiB" >&2
 python3 bench/make_extract_inputs.py "$small" "$large" "$large_mib" "$work/in.pak" "$work/in.tar"
 
-measure() {  # prints "seconds peak_kib"
-  /usr/bin/time -f "%e %M" -o "$work/time" "$@" >/dev/null
-  cat "$work/time"
-}
 
 ours=() theirs=() peak=0
 for _ in $(seq "$rounds"); do
@@ -35,9 +32,8 @@ done
 rm -rf "$work/ours" && mkdir "$work/ours" && "$cli" extract --overwrite=no -C "$work/ours" "$work/in.pak" >/dev/null
 diff -r "$work/ours" "$work/out" >/dev/null || { echo "the extracted trees differ" >&2; exit 1; }
 
-median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 m_ours=$(median "${ours[@]}")
 m_theirs=$(median "${theirs[@]}")
 echo "stowix-cli extract: ${ours[*]} s (median $m_ours s), peak ${peak} KiB"
 echo "tar -xf:            ${theirs[*]} s (median $m_theirs s)"
-awk -v a="$m_ours" -v b="$m_theirs" 'BEGIN { printf "ratio: %.3f (target at most 1.3)\n", a / b }'
+print_ratio "$m_ours" "$m_theirs" 1.3

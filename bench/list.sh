@@ -11,14 +11,11 @@ rounds=${2:-5}
 cli=$(bench/build_cli.sh)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source bench/common.sh
 
 echo "building inputs: $entries entries" >&2
 python3 bench/make_list_inputs.py "$entries" "$work/big.pak" "$work/big.zip"
 
-measure() {  # prints "seconds peak_kib"
-  /usr/bin/time -f "%e %M" -o "$work/time" "$@" >/dev/null
-  cat "$work/time"
-}
 
 ours=() theirs=() peak=0
 for _ in $(seq "$rounds"); do
@@ -26,9 +23,8 @@ for _ in $(seq "$rounds"); do
   read -r s _ < <(measure unzip -Z1 "$work/big.zip"); theirs+=("$s")
 done
 
-median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 m_ours=$(median "${ours[@]}")
 m_theirs=$(median "${theirs[@]}")
 echo "stowix-cli list: ${ours[*]} s (median $m_ours s), peak ${peak} KiB"
 echo "unzip -Z1:       ${theirs[*]} s (median $m_theirs s)"
-awk -v a="$m_ours" -v b="$m_theirs" 'BEGIN { printf "ratio: %.3f (target at most 0.1)\n", a / b }'
+print_ratio "$m_ours" "$m_theirs" 0.1

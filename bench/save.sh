@@ -13,6 +13,7 @@ rounds=${2:-5}
 cli=$(bench/build_cli.sh)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source bench/common.sh
 # The backup directory lies under the Wine prefix's C: drive; keep it on the
 # archive's file system so that the backup is a link, as in a game directory.
 export WINEPREFIX="$work/prefix"
@@ -23,10 +24,6 @@ python3 bench/make_big_archive.py "$work/big.pak" "$size_mib"
 printf 'first replacement of a small entry\n' >"$work/one.txt"
 printf 'second replacement of a small entry\n' >"$work/two.txt"
 
-measure() {  # prints "seconds peak_kib"
-  /usr/bin/time -f "%e %M" -o "$work/time" "$@" >/dev/null
-  cat "$work/time"
-}
 
 ours=() theirs=() peak=0
 for round in $(seq "$rounds"); do
@@ -39,10 +36,9 @@ for round in $(seq "$rounds"); do
   rm -f "$work/copy.pak"
 done
 
-median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 m_ours=$(median "${ours[@]}")
 m_theirs=$(median "${theirs[@]}")
 echo "archive: $(stat -c %s "$work/big.pak") bytes"
 echo "stowix-cli replace: ${ours[*]} s (median $m_ours s), peak ${peak} KiB"
 echo "cp + sync:          ${theirs[*]} s (median $m_theirs s)"
-awk -v a="$m_ours" -v b="$m_theirs" 'BEGIN { printf "ratio: %.3f (target at most 1.2)\n", a / b }'
+print_ratio "$m_ours" "$m_theirs" 1.2

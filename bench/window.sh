@@ -15,28 +15,24 @@ cli=build/bench-ui/app/cli/stowix-cli
 window=build/bench-ui/bench/window_open
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source bench/common.sh
 
 python3 bench/make_list_inputs.py "$entries" "$work/big.pak" /dev/null --no-zip
 
-measure() {  # prints "seconds peak_kib"
-  /usr/bin/time -f "%e %M" -o "$work/time" "$@" >"$work/out" 2>/dev/null
-  cat "$work/time"
-}
 
 list_times=() window_times=() peak=0
 for _ in $(seq "$rounds"); do
-  read -r s _ < <(measure "$cli" list "$work/big.pak"); list_times+=("$s")
-  read -r s m < <(measure "$window" "$work/big.pak"); window_times+=("$s"); (( m > peak )) && peak=$m
+  read -r s _ < <(measure_to_file "$cli" list "$work/big.pak"); list_times+=("$s")
+  read -r s m < <(measure_to_file "$window" "$work/big.pak"); window_times+=("$s"); (( m > peak )) && peak=$m
 done
 inside=$(cat "$work/out")
 QT_QPA_PLATFORM=offscreen "$window" "$work/big.pak" --menu >"$work/out" 2>/dev/null
 menu=$(cat "$work/out")
 
-median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 m_list=$(median "${list_times[@]}")
 m_window=$(median "${window_times[@]}")
 echo "stowix-cli list > file: ${list_times[*]} s (median $m_list s)"
 echo "window opens archive:   ${window_times[*]} s (median $m_window s), peak ${peak} KiB (target under 250 MB)"
 echo "inside the window (last run): $inside"
 echo "with every row selected: $menu (target under 500 ms)"
-awk -v a="$m_window" -v b="$m_list" 'BEGIN { printf "ratio: %.3f (target at most 1.5)\n", a / b }'
+print_ratio "$m_window" "$m_list" 1.5
